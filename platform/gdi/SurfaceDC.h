@@ -14,4 +14,7 @@ HDC CreateSurfaceDC(Surface* surface, POINT origin, const Region& clip);
 void SetSurfaceDCClip(HDC hdc, const Region& clip);
 void DeleteSurfaceDC(HDC hdc);
 
+// The desktop's size, which GetDeviceCaps reports as HORZRES and VERTRES; set by the back end.
+void SetScreenSize(int width, int height);
+
 }  // namespace gdi

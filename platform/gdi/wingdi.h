@@ -170,6 +170,12 @@ typedef struct tagLOGBRUSH {
 #define BS_HOLLOW BS_NULL
 #define BS_PATTERN 3
 
+typedef struct tagLOGPEN {
+  UINT lopnStyle;
+  POINT lopnWidth;
+  COLORREF lopnColor;
+} LOGPEN;
+
 typedef struct tagLOGFONTA {
   LONG lfHeight;
   LONG lfWidth;
