@@ -22,8 +22,13 @@ void DesktopText(const std::string& utf8);
 void DesktopCloseRequest(HWND topLevel);
 // The application lost or got the desktop's focus.
 void DesktopActivateApp(bool active);
+// The desktop gave the focus to one of the program's top-level windows. A disabled window (the owner of
+// a modal dialog) hands it to the enabled window it owns.
+void DesktopActivateWindow(HWND topLevel);
 // Advances the window system's clock in tests using the headless back end (timers, double clicks).
 void DesktopAdvanceClock(DWORD milliseconds);
+// The window system's clock in milliseconds: the time of messages and timers.
+DWORD DesktopTime();
 
 // Saves a top-level window's surface (frame included) as a PNG file.
 bool SaveWindowPng(HWND topLevel, const std::string& path);

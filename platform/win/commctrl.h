@@ -71,6 +71,11 @@ void InitCommonControls();
 #define PBM_GETRANGE (WM_USER + 7)
 #define PBM_GETPOS (WM_USER + 8)
 
+typedef struct {
+  int iLow;
+  int iHigh;
+} PBRANGE, *PPBRANGE;
+
 // ---- Tooltip ----
 #define TTS_ALWAYSTIP 0x01
 #define TTS_NOPREFIX 0x02

@@ -137,6 +137,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define WS_EX_CLIENTEDGE 0x00000200L
 #define WS_EX_CONTROLPARENT 0x00010000L
 #define WS_EX_STATICEDGE 0x00020000L
+#define WS_EX_APPWINDOW 0x00040000L
 
 #define DS_ABSALIGN 0x01L
 #define DS_SYSMODAL 0x02L
@@ -200,6 +201,22 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define SW_MINIMIZE 6
 #define SW_SHOWNA 8
 #define SW_RESTORE 9
+
+#define CW_USEDEFAULT ((int)0x80000000)
+
+// WM_SIZE wParam.
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+// WM_ACTIVATE wParam and WM_MOUSEACTIVATE results.
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
 
 typedef struct tagWINDOWPOS {
   HWND hwnd;
@@ -466,6 +483,8 @@ typedef struct tagDRAWITEMSTRUCT {
 #define LB_SETTOPINDEX 0x0197
 #define LB_GETITEMDATA 0x0199
 #define LB_SETITEMDATA 0x019A
+#define LB_GETITEMRECT 0x0198
+#define LB_GETITEMHEIGHT 0x01A1
 #define LB_ERR (-1)
 #define LBN_SELCHANGE 1
 #define LBN_DBLCLK 2
@@ -493,6 +512,7 @@ typedef struct tagDRAWITEMSTRUCT {
 #define CB_SETITEMDATA 0x0151
 #define CB_GETDROPPEDCONTROLRECT 0x0152
 #define CB_GETDROPPEDSTATE 0x0157
+#define CB_GETITEMHEIGHT 0x0154
 #define CB_FINDSTRINGEXACT 0x0158
 #define CB_ERR (-1)
 #define CBN_SELCHANGE 1
@@ -764,7 +784,16 @@ int FrameRect(HDC hdc, const RECT* rc, HBRUSH brush);
 BOOL DrawEdge(HDC hdc, LPRECT rc, UINT edge, UINT flags);
 BOOL DrawFocusRect(HDC hdc, const RECT* rc);
 BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
+#define DI_MASK 0x0001
+#define DI_IMAGE 0x0002
 #define DI_NORMAL 0x0003
+#ifndef BF_MIDDLE
+#define BF_MIDDLE 0x0800
+#define BF_SOFT 0x1000
+#define BF_ADJUST 0x2000
+#define BF_FLAT 0x4000
+#define BF_MONO 0x8000
+#endif
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH flicker, UINT flags);
 DWORD GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);

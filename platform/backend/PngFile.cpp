@@ -1,0 +1,43 @@
+#include "platform/backend/PngFile.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace backend {
+
+bool WriteSurfacePng(const gdi::Surface& surface, const std::string& path) {
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+  if (!file) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_write_struct(&png, nullptr);
+    return false;
+  }
+  std::vector<png_byte> row(static_cast<size_t>(surface.width()) * 3);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_init_io(png, file.get());
+  png_set_IHDR(png, info, surface.width(), surface.height(), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < surface.height(); ++y) {
+    const uint32_t* src = surface.row(y);
+    for (int x = 0; x < surface.width(); ++x) {
+      row[x * 3] = static_cast<png_byte>(src[x] >> 16);
+      row[x * 3 + 1] = static_cast<png_byte>(src[x] >> 8);
+      row[x * 3 + 2] = static_cast<png_byte>(src[x]);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+}  // namespace backend
