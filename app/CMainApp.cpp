@@ -7,7 +7,6 @@ BEGIN_MESSAGE_MAP(CMainApp, CWinApp)
 ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CMainApp theApp;
 
 CMainApp::CMainApp() = default;
 

@@ -1,12 +1,12 @@
-// Process entry: the resources are made known to the window system, then the class library runs the
-// application object.
+// Process entry: the one application object, the resources made known to the window system, then
+// the class library runs the application.
 #include "app/CMainApp.h"
 #include "res/ProgramResources.h"
 
+// Defined beside main() so that linking the program always brings the application object along.
+CMainApp theApp;
+
 int main(int argc, char** argv) {
   RegisterProgramResources();
-  // Naming the application object keeps it in the link: the framework finds it through its
-  // constructor, not through a call.
-  (void)&theApp;
   return AfxWinMain(argc, argv);
 }

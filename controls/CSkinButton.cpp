@@ -355,6 +355,7 @@ void CSkinButton::OnCaptureChanged(CWnd* pWnd) {
 
 void CSkinButton::OnKillFocus(CWnd* pNewWnd) {
   CButton::OnKillFocus(pNewWnd);
+  EndHover();
 }
 
 void CSkinButton::OnEnable(BOOL bEnable) {

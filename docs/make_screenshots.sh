@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# make_screenshots.sh BUILD_DIR: takes the pictures of the user guide (docs/images/*.png) from the
+# make_screenshots.sh BUILD_DIR [HOME_FOLDER]: takes the pictures of the user guide (docs/images/*.png) from the
 # built program, run on a private Xvfb display with the SDL2 back end and driven with xdotool.
 #
 # It makes a few short videos with ffmpeg in a temporary home folder, opens one, marks a part of it,
 # and photographs the main window, the Open window, the folder window and the extraction window, each
 # cropped to its window. Needs the packages of tools/bootstrap (xvfb, xdotool, imagemagick, ffmpeg).
 # Check the results by eye before committing them: the timing of a run can differ.
+#
+# The home folder's path shows in the pictures. By default it lies in a temporary folder; give a
+# HOME_FOLDER that does not exist yet (such as /home/alex) for a tidier path: it is made, and left for
+# you to remove.
 set -euo pipefail
 
 build_dir=$(cd "${1:?usage: make_screenshots.sh BUILD_DIR}" && pwd)
@@ -25,8 +29,10 @@ trap cleanup EXIT
 export DISPLAY=$display
 
 # --- a home folder with something to open ---
-home="$work/home/alex"
-mkdir -p "$home/Documents" "$home/Music" "$home/Videos"
+home=${2:-$work/home/alex}
+if [ -e "$home" ]; then echo "$home exists already: give a folder that does not exist" >&2; exit 1; fi
+mkdir -p "$home"/{Desktop,Documents,Downloads,Pictures,Podcasts,Public,Templates,Videos/"Old clips"}
+mkdir -p "$home"/Music/{Albums,"Audio books","From videos","Live recordings",Playlists,Ringtones,Soundtracks}
 make_video() {  # NAME SECONDS FORMAT codec options...
   local name=$1 seconds=$2 format=$3
   shift 3
@@ -37,6 +43,7 @@ make_video() {  # NAME SECONDS FORMAT codec options...
 }
 make_video "Summer concert.avi" 75 avi -c:v mpeg4 -q:v 5 -c:a libmp3lame -b:a 128k
 make_video "Birthday party.wmv" 2 asf -c:v wmv2 -c:a wmav2
+make_video "Holiday 2023.avi" 2 avi -c:v mpeg4 -c:a libmp3lame
 make_video "Interview.mpg" 2 vob -c:v mpeg2video -c:a mp2
 make_video "Lecture 3.rmvb" 2 rm -c:v rv20 -c:a ac3
 
@@ -88,14 +95,14 @@ pause_button=(253 353)
 main=$(newest_window 1)
 sleep 1
 
-# The Open window, showing the videos, then the concert is opened by typing its name.
+# The Open window with the concert selected (the sixth line of its list, 14 pixels a line).
 click_main "${open_file[@]}"
 dialog=$(newest_window 2)
 sleep 1
-shoot "$dialog" open-file-dialog
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove $((X + 20)) $((Y + 30))
-xdotool type --delay 40 "Summer concert.avi"
+xdotool mousemove $((X + 60)) $((Y + 74 + 5 * 14)) click 1
+sleep 1
+shoot "$dialog" open-file-dialog
 xdotool key Return
 sleep 4
 
@@ -112,10 +119,18 @@ xdotool mousemove $((X + 3 + 229)) $((Y + 22 + 353))
 sleep 2
 shoot "$main" main-window
 
-# The folder window.
+# The folder window with the home and music folders opened (double clicks on their lines) and the
+# music folder's "From videos" selected; enough lines that the list shows only the home folder.
 click_main "${save_dir[@]}"
 browser=$(newest_window 2)
 sleep 1
+eval "$(xdotool getwindowgeometry --shell "$browser")"
+xdotool mousemove $((X + 60)) $((Y + 67 + 1 * 14)) click --repeat 2 --delay 80 1
+sleep 0.7
+xdotool mousemove $((X + 60)) $((Y + 67 + 5 * 14)) click --repeat 2 --delay 80 1
+sleep 0.7
+xdotool mousemove $((X + 80)) $((Y + 67 + 8 * 14)) click 1
+sleep 0.7
 shoot "$browser" folder-browser
 eval "$(xdotool getwindowgeometry --shell "$browser")"
 xdotool mousemove $((X + 20)) $((Y + 30)) key Escape

@@ -33,8 +33,13 @@ void CMainDialog::OnOpenVideoFile() {
   CFileDialog dlgFile(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, kVideoFilter, this);
   if (dlgFile.DoModal() != IDOK) return;
 
-  BeginWaitCursor();
   CString strPath = dlgFile.GetPathName();
+  // A path cut to fit the buffer would name another file; refuse it before anything changes.
+  if (strPath.GetLength() >= static_cast<int>(sizeof(m_szSourcePath))) {
+    AfxMessageBox("The path of this video file is too long to be opened. Please move or rename the file.");
+    return;
+  }
+  BeginWaitCursor();
   std::snprintf(m_szSourcePath, sizeof(m_szSourcePath), "%s", static_cast<LPCTSTR>(strPath));
   m_editSource.SetWindowText(m_szSourcePath);
 
@@ -134,7 +139,7 @@ LRESULT CMainDialog::OnGraphNotify(WPARAM /*wParam*/, LPARAM /*lParam*/) {
   // A notification posted by a graph that has since been replaced finds no graph.
   IMediaEventEx* pEvent = m_pGraph != nullptr ? m_pGraph->GetMediaEvent() : nullptr;
   if (pEvent == nullptr) return 0;
-  long lEventCode = 0;
+  LONG lEventCode = 0;
   LONG_PTR lParam1 = 0;
   LONG_PTR lParam2 = 0;
   while (SUCCEEDED(pEvent->GetEvent(&lEventCode, &lParam1, &lParam2, 0))) {

@@ -93,6 +93,9 @@ HRESULT FileSinkFilter::Prepare() {
 }
 
 void FileSinkFilter::Abandon() {
+  // The element writes to the descriptor closed below: a later Prepare starts afresh.
+  if (m_element) gst_object_unref(m_element);
+  m_element = nullptr;
   if (m_fd < 0) return;
   struct stat opened;
   struct stat named;

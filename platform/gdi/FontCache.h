@@ -19,6 +19,7 @@ class FontCache {
 
   // The family fontconfig is asked for: the platform's classic user-interface faces map to
   // metric-compatible free faces; other names go through unchanged.
+  static LONG ScaledHeight(const char* faceName, LONG height);
   static std::string FamilyFor(const char* faceName);
 
  private:

@@ -45,7 +45,6 @@ void InvalidateClientArea(HWND hwnd, const gdi::Region* area, bool erase, ChildI
     if (erase) w->erasePending = true;
   }
   InvalidateChildren(*w, add, erase, children);
-  Sys().backend->wake();
 }
 
 void InvalidateFrame(HWND hwnd) {

@@ -139,6 +139,28 @@ TEST_F(ToolTipTest, CountsToolsAndUpdatesTheirText) {
   EXPECT_FALSE(shownAfterHovering(tip_, POINT{60, 40}));
 }
 
+TEST_F(ToolTipTest, DelayAndToolAreasCanBeChanged) {
+  SendMessage(tip_, TTM_SETDELAYTIME, TTDT_INITIAL, 100);
+  relay(WM_MOUSEMOVE, POINT{50, 30});
+  Advance(100);
+  EXPECT_TRUE(IsWindowVisible(tip_));
+  relay(WM_MOUSEMOVE, POINT{200, 200});
+
+  TOOLINFO info{sizeof(TOOLINFO), 0, parent_, 1, RECT{150, 150, 250, 250}, nullptr, nullptr, 0};
+  SendMessage(tip_, TTM_NEWTOOLRECT, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_FALSE(shownAfterHovering(tip_, POINT{50, 30}));
+  relay(WM_MOUSEMOVE, POINT{300, 10});
+  EXPECT_TRUE(shownAfterHovering(tip_, POINT{200, 200}));
+  relay(WM_MOUSEMOVE, POINT{300, 10});
+
+  // A tool that is a whole window: its window rectangle counts, wherever it is.
+  HWND button = createChild("listbox", 0, 300, 200, 60, 40, 7);
+  TOOLINFO whole{sizeof(TOOLINFO), TTF_IDISHWND, parent_, reinterpret_cast<UINT_PTR>(button), {}, nullptr,
+                 const_cast<char*>("Window tool"), 0};
+  SendMessage(tip_, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&whole));
+  EXPECT_TRUE(shownAfterHovering(tip_, POINT{330, 220}));
+}
+
 TEST_F(ToolTipTest, MaximumWidthWrapsLongTexts) {
   TOOLINFO info{sizeof(TOOLINFO), 0, parent_, 1, {}, nullptr, const_cast<char*>("Play"), 0};
   ASSERT_TRUE(shownAfterHovering(tip_));

@@ -39,6 +39,7 @@ TEST_F(DialogKeyboardTest, FocusStartsOnFirstTabStopWithTextSelectedAndTabSkipsD
   SendDlgItemMessage(dialog_, kEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 5u);
+  SendDlgItemMessage(dialog_, kEdit, EM_SETSEL, 2, 2);
 
   struct Step {
     bool shift;
@@ -55,6 +56,21 @@ TEST_F(DialogKeyboardTest, FocusStartsOnFirstTabStopWithTextSelectedAndTabSkipsD
     EXPECT_EQ(FocusId(), step.expected);
   }
   EXPECT_EQ(GetNextDlgTabItem(dialog_, GetDlgItem(dialog_, kGo), FALSE), GetDlgItem(dialog_, kEdit));
+  // Tabbing into the edit control selected its whole text again.
+  SendDlgItemMessage(dialog_, kEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 5u);
+}
+
+TEST_F(DialogKeyboardTest, FocusComesBackToTheSameControlWhenTheDialogIsActivatedAgain) {
+  Tap(VK_TAB);
+  ASSERT_EQ(FocusId(), kCheck);
+  SetActiveWindow(host_);
+  Pump();
+  EXPECT_NE(GetFocus(), GetDlgItem(dialog_, kCheck));
+  SetActiveWindow(dialog_);
+  Pump();
+  EXPECT_EQ(FocusId(), kCheck);
 }
 
 TEST_F(DialogKeyboardTest, ArrowsMoveWithinTheRadioGroupAndCheckTheButtonMovedTo) {

@@ -42,12 +42,15 @@ UINT NavigationKey(UINT vk) {
 
 ComboBox::ComboBox(HWND hwnd) : hwnd_(hwnd) {}
 
-ListBoxModel& ComboBox::items() { return listBox_->model(); }
+// The list is looked up each time: its window may go first when a whole window tree is destroyed.
+ListBox* ComboBox::listBox() const { return ListBox::FromWindow(list_); }
+
+ListBoxModel& ComboBox::items() { return listBox()->model(); }
 
 LRESULT ComboBox::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (!listBox_ && msg != WM_CREATE) return DefWindowProc(hwnd_, msg, wParam, lParam);
+  if (msg != WM_CREATE && !listBox()) return DefWindowProc(hwnd_, msg, wParam, lParam);
   switch (msg) {
-    case WM_CREATE: onCreate(); return listBox_ ? 0 : -1;
+    case WM_CREATE: onCreate(); return listBox() ? 0 : -1;
     case WM_DESTROY: onDestroy(); return 0;
     case WM_SIZE: onSize(); return 0;
     case WM_SETFONT: setFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0); return 0;
@@ -101,7 +104,7 @@ LRESULT ComboBox::handleComboMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_SELECTSTRING: {
       int index = items().findPrefix(start, text);
       if (index != CB_ERR) {
-        listBox_->selectAndShow(index);
+        listBox()->selectAndShow(index);
         InvalidateRect(hwnd_, nullptr, FALSE);
       }
       return index;
@@ -114,7 +117,7 @@ LRESULT ComboBox::handleComboMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case CB_GETDROPPEDSTATE: return dropped_;
-    case CB_GETITEMHEIGHT: return start == -1 ? boxHeight() - 2 * kEdge : listBox_->itemHeight();
+    case CB_GETITEMHEIGHT: return start == -1 ? boxHeight() - 2 * kEdge : listBox()->itemHeight();
     case CB_GETDROPPEDCONTROLRECT: {
       if (!lParam) return CB_ERR;
       RECT rc;
@@ -157,8 +160,7 @@ void ComboBox::onCreate() {
   DWORD listStyle = WS_POPUP | WS_BORDER | WS_VSCROLL | ((style & CBS_SORT) ? LBS_SORT : 0);
   list_ = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "listbox", nullptr, listStyle, 0, 0, 1, 1, hwnd_,
                          nullptr, nullptr, nullptr);
-  listBox_ = ListBox::FromWindow(list_);
-  if (!listBox_) return;
+  if (!listBox()) return;
   RECT rc;
   GetWindowRect(hwnd_, &rc);
   droppedHeight_ = std::max<int>(0, rc.bottom - rc.top - boxHeight());
@@ -168,13 +170,12 @@ void ComboBox::onCreate() {
 void ComboBox::onDestroy() {
   // No notifications while the window goes away: the parent may be going away too.
   dropped_ = false;
-  listBox_->endDropDown();
+  listBox()->endDropDown();
   DestroyWindow(list_);
   list_ = nullptr;
-  listBox_ = nullptr;
 }
 
-int ComboBox::boxHeight() const { return listBox_->itemHeight() + 2 * (kEdge + kTextPadding); }
+int ComboBox::boxHeight() const { return listBox()->itemHeight() + 2 * (kEdge + kTextPadding); }
 
 void ComboBox::resizeToBox() {
   RECT rc;
@@ -203,11 +204,11 @@ void ComboBox::setFont(HFONT font, bool redraw) {
 }
 
 RECT ComboBox::droppedListRect() const {
-  int rows = std::max(1, (droppedHeight_ - 2) / listBox_->itemHeight());
-  rows = std::clamp(listBox_->model().count(), 1, rows);
+  int rows = std::max(1, (droppedHeight_ - 2) / listBox()->itemHeight());
+  rows = std::clamp(listBox()->model().count(), 1, rows);
   RECT box;
   GetWindowRect(hwnd_, &box);
-  RECT rc{0, 0, box.right - box.left, rows * listBox_->itemHeight()};
+  RECT rc{0, 0, box.right - box.left, rows * listBox()->itemHeight()};
   AdjustWindowRectEx(&rc, static_cast<DWORD>(GetWindowLong(list_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLong(list_, GWL_EXSTYLE)));
   int width = box.right - box.left;
@@ -220,24 +221,24 @@ RECT ComboBox::droppedListRect() const {
 void ComboBox::openDropDown() {
   if (dropped_) return;
   notify(CBN_DROPDOWN);
-  if (!IsWindow(hwnd_) || !listBox_) return;
+  if (!IsWindow(hwnd_) || !listBox()) return;
   selectionWhenOpened_ = items().selection();
   RECT rc = droppedListRect();
   SetWindowPos(list_, HWND_TOPMOST, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   SendMessage(list_, LB_SETTOPINDEX, 0, 0);
-  listBox_->selectAndShow(selectionWhenOpened_);
+  listBox()->selectAndShow(selectionWhenOpened_);
   dropped_ = true;
-  listBox_->beginDropDown(this, GetParent(hwnd_));
+  listBox()->beginDropDown(this, GetParent(hwnd_));
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void ComboBox::closeDropDown(bool accept) {
   if (!dropped_) return;
   dropped_ = false;
-  listBox_->endDropDown();
+  listBox()->endDropDown();
   ShowWindow(list_, SW_HIDE);
-  if (!accept) listBox_->selectAndShow(selectionWhenOpened_);
+  if (!accept) listBox()->selectAndShow(selectionWhenOpened_);
   bool changed = items().selection() != selectionWhenOpened_;
   InvalidateRect(hwnd_, nullptr, FALSE);
   // The parent hears of a new selection last, when the box is closed and shows it.
@@ -247,7 +248,7 @@ void ComboBox::closeDropDown(bool accept) {
 }
 
 void ComboBox::dropDownPicked(int index) {
-  listBox_->selectAndShow(index);
+  listBox()->selectAndShow(index);
   closeDropDown(true);
 }
 
@@ -258,11 +259,11 @@ void ComboBox::notify(WORD code) { SendCommandNotification(GetParent(hwnd_), hwn
 void ComboBox::selectByUser(int index) {
   if (index < 0) return;
   if (dropped_) {
-    listBox_->selectAndShow(index);  // only the highlight moves; the choice is made on closing
+    listBox()->selectAndShow(index);  // only the highlight moves; the choice is made on closing
     return;
   }
   if (index == items().selection()) return;
-  listBox_->selectAndShow(index);
+  listBox()->selectAndShow(index);
   InvalidateRect(hwnd_, nullptr, FALSE);
   notify(CBN_SELCHANGE);
 }
@@ -276,7 +277,7 @@ void ComboBox::onKeyDown(UINT vk) {
     closeDropDown(vk == VK_RETURN);
     return;
   }
-  selectByUser(listBox_->indexForKey(NavigationKey(vk)));
+  selectByUser(listBox()->indexForKey(NavigationKey(vk)));
 }
 
 void ComboBox::onSysKeyDown(UINT) {

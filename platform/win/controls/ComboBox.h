@@ -18,6 +18,7 @@ class ComboBox final : public DropDownHost {
  private:
   LRESULT handleComboMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT handleInput(UINT msg, WPARAM wParam, LPARAM lParam);
+  ListBox* listBox() const;
   ListBoxModel& items();
   void onCreate();
   void onDestroy();
@@ -42,7 +43,6 @@ class ComboBox final : public DropDownHost {
 
   HWND hwnd_;
   HWND list_ = nullptr;
-  ListBox* listBox_ = nullptr;
   HFONT font_ = nullptr;
   bool dropped_ = false;
   bool fitting_ = false;

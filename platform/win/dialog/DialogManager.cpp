@@ -59,7 +59,7 @@ INT_PTR RunModalDialog(HWND dlg, HWND owner) {
   }
   INT_PTR result = 0;
   IsDialogEnded(dlg, &result);
-
+  if (disabledOwner) EnableWindow(owner, TRUE);
   if (owner && IsWindowVisible(owner)) SetActiveWindow(owner);
   if (IsWindow(dlg)) DestroyWindow(dlg);
   return result;
