@@ -17,7 +17,7 @@ bool IsPopupKind(const Window& w) {
   // Tooltips float whatever extended styles their creator gave them.
   if (IsTooltipClass(w)) return true;
   if (!(w.style & WS_POPUP)) return false;
-  if (w.style & (WS_CAPTION | WS_DLGFRAME | WS_THICKFRAME)) return false;
+  if (w.style & (WS_DLGFRAME | WS_THICKFRAME)) return false;  // captions and frames; a plain border is fine
   return (w.exStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST)) != 0;
 }
 

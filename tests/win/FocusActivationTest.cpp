@@ -90,6 +90,21 @@ TEST_F(FocusActivationTest, DestroyingTheActiveWindowActivatesItsOwner) {
   EXPECT_EQ(GetActiveWindow(), owner);
 }
 
+TEST_F(FocusActivationTest, PopupListsAndMenusNeverTakeActivation) {
+  HWND main = top(0, 0, 200, 200);
+  Pump();
+  HWND popup = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "RecWnd", "", WS_POPUP | WS_BORDER, 300, 0, 50, 50,
+                              main, nullptr, nullptr, nullptr);
+  ShowWindow(popup, SW_SHOW);
+  EXPECT_EQ(GetActiveWindow(), main);
+  Click(POINT{320, 20});
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), main);
+  EXPECT_EQ(Count(popup, WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(WindowFromPoint(POINT{320, 20}), popup);
+  DestroyWindow(popup);
+}
+
 TEST_F(FocusActivationTest, ApplicationActivationIsAnnouncedToEveryTopLevelWindow) {
   HWND a = top(0, 0, 100, 100);
   HWND b = top(200, 0, 100, 100);
