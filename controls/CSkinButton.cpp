@@ -72,20 +72,18 @@ int CSkinButton::LoadSkinBitmaps(UINT nHotId, COLORREF crHotKey, UINT nNormalId,
 
 int CSkinButton::AttachSkinBitmaps(HBITMAP hHot, COLORREF crHotKey, HBITMAP hNormal, COLORREF crNormalKey) {
   FreeSkinBitmaps(TRUE);
+  // Both handles are ours from here on: a handle that is not kept is deleted, never leaked.
+  int result = SKIN_OK;
   if (hHot == nullptr) {
-    // Without a hot image the button shows no image at all; the normal one is ours to delete.
+    if (hNormal != nullptr) ::DeleteObject(hNormal);  // without a hot image there is no image at all
+  } else if ((result = AttachImage(m_img[0], hHot, crHotKey)) != SKIN_OK) {
     if (hNormal != nullptr) ::DeleteObject(hNormal);
-  } else {
-    int result = AttachImage(m_img[0], hHot, crHotKey);
-    if (result != SKIN_OK) {
-      if (hNormal != nullptr) ::DeleteObject(hNormal);
-    } else if (hNormal != nullptr) {
-      result = AttachImage(m_img[1], hNormal, crNormalKey);
-    }
-    if (result != SKIN_OK) {
-      FreeSkinBitmaps(TRUE);
-      return result;
-    }
+  } else if (hNormal != nullptr) {
+    result = AttachImage(m_img[1], hNormal, crNormalKey);
+  }
+  if (result != SKIN_OK) {
+    FreeSkinBitmaps(TRUE);
+    return result;
   }
   if (m_hWnd != nullptr) {
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

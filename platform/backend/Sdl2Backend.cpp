@@ -185,10 +185,11 @@ void Sdl2Backend::dispatchWindowEvent(const SDL_Event& event) {
   switch (event.window.event) {
     case SDL_WINDOWEVENT_CLOSE: win::DesktopCloseRequest(hwnd); break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+      focusLostAt_ = 0;
       win::DesktopActivateApp(true);
       win::DesktopActivateWindow(hwnd);
       break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: focusLost_ = true; break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: focusLostAt_ = SDL_GetTicks() | 1; break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
       auto it = windows_.find(hwnd);
@@ -221,6 +222,8 @@ void Sdl2Backend::dispatch(const SDL_Event& event) {
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
+      // A click in one of our windows means the user is here, whatever the focus events said.
+      focusLostAt_ = 0;
       win::DesktopMouseButton(ButtonFromSdl(event.button.button), event.type == SDL_MOUSEBUTTONDOWN,
                               screenPoint(event.button.windowID, event.button.x, event.button.y));
       break;
@@ -243,18 +246,36 @@ void Sdl2Backend::wait(int timeoutMs) {
     any = true;
   }
   if (!any && timeoutMs != 0) {
-    int got = timeoutMs < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeoutMs);
+    int limit = waitLimit(timeoutMs);
+    int got = limit < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, limit);
     if (got) {
       dispatch(event);
       while (SDL_PollEvent(&event)) dispatch(event);
     }
   }
-  // Focus moves between our own windows as a loss followed by a gain; only a loss that leaves none of
-  // them focused deactivates the application.
-  if (focusLost_) {
-    focusLost_ = false;
-    if (!SDL_GetKeyboardFocus()) win::DesktopActivateApp(false);
+  deactivateIfFocusStaysAway();
+}
+
+// Without a window manager (Xvfb) the X server moves the focus away and back around pointer grabs
+// and popups, so a press on a button can arrive as "focus lost" before its release. Deactivating at
+// once would cancel the press. The application is deactivated only when none of our windows has
+// regained the focus, and no click has reached them, for a moment after the loss.
+void Sdl2Backend::deactivateIfFocusStaysAway() {
+  const uint32_t kGraceMs = 300;
+  if (focusLostAt_ == 0) return;
+  if (SDL_GetKeyboardFocus()) {
+    focusLostAt_ = 0;
+    return;
   }
+  if (SDL_GetTicks() - focusLostAt_ < kGraceMs) return;
+  focusLostAt_ = 0;
+  win::DesktopActivateApp(false);
+}
+
+int Sdl2Backend::waitLimit(int timeoutMs) const {
+  if (focusLostAt_ == 0) return timeoutMs;
+  const int kCheckMs = 50;
+  return (timeoutMs < 0 || timeoutMs > kCheckMs) ? kCheckMs : timeoutMs;
 }
 
 void Sdl2Backend::wake() {

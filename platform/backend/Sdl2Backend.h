@@ -57,7 +57,10 @@ class Sdl2Backend : public Backend {
   uint32_t wakeEventType_;
   std::atomic<bool> wakePending_{false};
   SDL_Cursor* cursor_ = nullptr;
-  bool focusLost_ = false;
+  // When the desktop took the keyboard focus from our windows (0: it did not); see wait().
+  uint32_t focusLostAt_ = 0;
+  void deactivateIfFocusStaysAway();
+  int waitLimit(int timeoutMs) const;
   POINT lastPointer_{0, 0};
 };
 
