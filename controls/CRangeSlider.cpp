@@ -20,7 +20,6 @@ void CRangeSlider::SetBand(int nMovingEnd) {
 void CRangeSlider::SetMarkStart(int nPos) {
   m_bMarking = TRUE;
   m_nMarkStart = nPos;
-  InvalidateRect(nullptr, FALSE);
 }
 
 void CRangeSlider::EndMarking() { m_bMarking = FALSE; }
@@ -58,7 +57,7 @@ void CRangeSlider::HScroll(UINT nSBCode, UINT /*nPos*/) {
     default:
       break;
   }
-  if (nSBCode > TB_BOTTOM) return;
+  if (nSBCode > TB_THUMBTRACK) return;
   if (!m_bMarking) return;
   SetBand(nMovingEnd);
 }

@@ -30,6 +30,7 @@ ON_WM_CTLCOLOR()
 ON_WM_ERASEBKGND()
 ON_BN_CLICKED(IDC_HELP_BUTTON, &CMainDialog::OnHelpButton)
 ON_BN_CLICKED(IDC_HOMEPAGE, &CMainDialog::OnHomePage)
+ON_COMMAND(IDOK, &CMainDialog::OnOkCommand)
 END_MESSAGE_MAP()
 
 CMainDialog::CMainDialog(CWnd* pParent)
@@ -128,7 +129,7 @@ void CMainDialog::EnableTransportButtons(BOOL bEnable) {
 }
 
 void CMainDialog::OnSysCommand(UINT nID, LPARAM lParam) {
-  if (nID == IDM_ABOUTBOX || nID == 0x1F) {
+  if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
     CAboutDialog dlgAbout;
     dlgAbout.DoModal();
   } else {
@@ -161,6 +162,7 @@ HBRUSH CMainDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
   switch (pWnd->GetDlgCtrlID()) {
     case IDC_FORMAT_MP3:
     case IDC_MONO:
+    case IDC_STEREO:
     case IDC_CHANNELS_LABEL:
     case IDC_BIT_RATE_LABEL:
     case IDC_SAMPLE_RATE_LABEL:
@@ -182,6 +184,7 @@ BOOL CMainDialog::OnEraseBkgnd(CDC* pDC) {
   CRect rcPicture;
   m_picVideo.GetWindowRect(&rcPicture);
   ScreenToClient(&rcPicture);
+  pDC->ExcludeClipRect(&rcPicture);
   return CDialog::OnEraseBkgnd(pDC);
 }
 

@@ -19,7 +19,7 @@ void CMainDialog::OnExtract() {
   int nStart = static_cast<int>(m_slider.SendMessage(TBM_GETSELSTART, 0, 0));
   int nEnd = static_cast<int>(m_slider.SendMessage(TBM_GETSELEND, 0, 0));
   bool bNoBand = (nStart == 0 && nEnd == 0) || (nStart == -1 && nEnd == -1);
-  if (bNoBand) {
+  if (bNoBand || m_slider.IsMarking()) {
     AfxMessageBox("Not Mark point");
     return;
   }

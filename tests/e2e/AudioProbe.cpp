@@ -1,6 +1,5 @@
 #include "tests/e2e/AudioProbe.h"
 
-#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -42,15 +41,6 @@ AudioProbe AudioProbe::Of(const std::string& path) {
   probe.channels = static_cast<int>(Number(values, "channels"));
   probe.bitRate = static_cast<long>(Number(values, "bit_rate"));
   return probe;
-}
-
-std::string MediaClip(const std::string& name) {
-  std::string folder = VELMORA_BINARY_DIR "/fixtures";
-  std::string path = folder + "/" + name;
-  if (!std::filesystem::exists(path)) {
-    ChildProcess::Run({VELMORA_SOURCE_DIR "/tools/make_fixtures", folder}, Environment().entries(), 600s);
-  }
-  return path;
 }
 
 }  // namespace e2e

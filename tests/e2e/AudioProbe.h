@@ -1,4 +1,4 @@
-// What ffprobe says about the first sound stream of a file, and where the test clips are.
+// What ffprobe says about the first sound stream of a file.
 #pragma once
 
 #include <string>
@@ -13,8 +13,5 @@ struct AudioProbe {
 
   static AudioProbe Of(const std::string& path);
 };
-
-// The clips that tools/make_fixtures writes into the build tree; made here when a test runs alone.
-std::string MediaClip(const std::string& name);
 
 }  // namespace e2e

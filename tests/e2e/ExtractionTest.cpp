@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "tests/e2e/AudioProbe.h"
+#include "tests/e2e/MediaClip.h"
 #include "tests/e2e/ProgramTest.h"
 
 namespace e2e {
@@ -17,8 +18,8 @@ using Button = VelmoraDriver::ExtractionControl;
 class ExtractionTest : public ProgramTest {
  protected:
   void SetUp() override {
+    if (ChildProcess::FindInPath("ffprobe").empty()) GTEST_SKIP() << "ffprobe is not installed";
     ProgramTest::SetUp();
-    if (!IsSkipped() && ChildProcess::FindInPath("ffprobe").empty()) GTEST_SKIP() << "ffprobe is not installed";
   }
 
   // The position text as it reads before any file is open: "00:00:00.000".

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "tests/e2e/AudioProbe.h"
+#include "tests/e2e/MediaClip.h"
 #include "tests/e2e/ProgramTest.h"
 
 namespace e2e {

@@ -38,11 +38,11 @@ std::string ReadDisplayNumber(int fd, std::chrono::seconds deadline) {
   return {};
 }
 
-int ShellValue(const std::string& shellOutput, const std::string& key) {
+long ShellValue(const std::string& shellOutput, const std::string& key) {
   std::istringstream lines(shellOutput);
   std::string line;
   while (std::getline(lines, line)) {
-    if (line.starts_with(key + "=")) return std::atoi(line.c_str() + key.size() + 1);
+    if (line.starts_with(key + "=")) return std::atol(line.c_str() + key.size() + 1);
   }
   return 0;
 }
@@ -120,8 +120,8 @@ std::optional<XWindow> XSession::describe(const std::string& windowId) {
   ChildProcess::Result name = xdotool({"getwindowname", windowId});
   ChildProcess::Result geometry = xdotool({"getwindowgeometry", "--shell", windowId});
   if (name.exitCode != 0 || geometry.exitCode != 0) return std::nullopt;  // gone meanwhile
-  ScreenRect frame{ShellValue(geometry.output, "X"), ShellValue(geometry.output, "Y"),
-                   ShellValue(geometry.output, "WIDTH"), ShellValue(geometry.output, "HEIGHT")};
+  auto value = [&](const char* key) { return static_cast<int>(ShellValue(geometry.output, key)); };
+  ScreenRect frame{value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
   return XWindow{windowId, Trimmed(name.output), frame};
 }
 
@@ -161,7 +161,9 @@ bool XSession::waitUntilGone(const std::string& windowId, std::chrono::seconds d
 }
 
 void XSession::moveTo(ScreenPoint point) {
-  xdotool({"mousemove", "--sync", X(point), Y(point)});
+  // Without --sync, which waits for a movement that never comes when the pointer is there already;
+  // the server keeps the order of the pointer and key events anyway.
+  xdotool({"mousemove", X(point), Y(point)});
 }
 
 void XSession::click(ScreenPoint point) {
@@ -170,8 +172,7 @@ void XSession::click(ScreenPoint point) {
 }
 
 void XSession::clickTwice(ScreenPoint first, ScreenPoint second) {
-  xdotool({"mousemove", "--sync", X(first), Y(first), "click", "1", "mousemove", "--sync", X(second), Y(second), "click",
-           "1"});
+  xdotool({"mousemove", X(first), Y(first), "click", "1", "mousemove", X(second), Y(second), "click", "1"});
 }
 
 void XSession::focusWindowUnderPointerIfNoneHasFocus() {

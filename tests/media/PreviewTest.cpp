@@ -181,7 +181,9 @@ TEST_F(Preview, AFileThatCannotBePlayedIsReported) {
 
     EXPECT_EQ(graph.OpenMediaFile(fixtures::Path(c.fixture).c_str()), c.opened) << c.fixture;
     ASSERT_EQ(m_host->Messages().size(), messagesBefore + (c.opened ? 0 : 1)) << c.fixture;
-    if (!c.opened) EXPECT_EQ(m_host->Messages().back(), kCannotRenderMessage) << c.fixture;
+    if (!c.opened) {
+      EXPECT_EQ(m_host->Messages().back(), kCannotRenderMessage) << c.fixture;
+    }
   }
 }
 

@@ -239,12 +239,14 @@ TEST_F(MainWindowTest, ExtractNowWantsAFinishedBandFirstThenAFile) {
         EXPECT_EQ(::SendMessage(slider(), TBM_GETSELEND, 0, 0), 0);
       },
       Click(IDC_EXTRACT), ExpectMessageBox(main, "Not Mark point"), backInMain,
-      // A real band, marked by scrolling, but no file chosen.
-      Click(IDC_MARK_START), keysOnSlider, Click(IDC_MARK_END),
+      // A real band drawn by scrolling, Mark End still to come.
+      Click(IDC_MARK_START), keysOnSlider,
       [&](HWND) {
         EXPECT_LT(::SendMessage(slider(), TBM_GETSELSTART, 0, 0), ::SendMessage(slider(), TBM_GETSELEND, 0, 0));
       },
-      Click(IDC_EXTRACT), ExpectMessageBox(main, "Not Video File"), backInMain,
+      Click(IDC_EXTRACT), ExpectMessageBox(main, "Not Mark point"), backInMain,
+      // Marked, but no file chosen.
+      Click(IDC_MARK_END), Click(IDC_EXTRACT), ExpectMessageBox(main, "Not Video File"), backInMain,
       [](HWND) { QueueKey(VK_ESCAPE); },
   };
   EXPECT_EQ(RunMainDialog(std::move(steps)), IDCANCEL);

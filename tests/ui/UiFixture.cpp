@@ -8,8 +8,8 @@ namespace uitest {
 
 namespace {
 
-// The program's application object stands in for the real one: it names the application and holds
-// the main window, which nested dialogs take as their owner.
+// An application object as the program has one: it names the application (the caption of message
+// boxes) and holds the main window, which nested dialogs take as their owner.
 CWinApp& TestApp() {
   static CWinApp app;
   return app;
@@ -134,8 +134,6 @@ RECT RectIn(HWND hwnd, HWND reference) {
 POINT CloseBoxPoint(HWND topLevel) {
   RECT rc;
   ::GetWindowRect(topLevel, &rc);
-  RECT client;
-  ::GetClientRect(topLevel, &client);
   POINT clientOrigin{0, 0};
   ::ClientToScreen(topLevel, &clientOrigin);
   int y = (rc.top + clientOrigin.y) / 2;  // the middle of the caption
