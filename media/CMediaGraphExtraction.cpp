@@ -29,6 +29,19 @@ bool IsWritableDirectory(const char* pszDir) {
   return stat(pszDir, &st) == 0 && S_ISDIR(st.st_mode) && access(pszDir, W_OK | X_OK) == 0;
 }
 
+// The candidate for number n: the folder, "<n>-" and the base name with ".mp3".
+std::string OutputCandidate(const std::string& strDir, int n, const std::string& strName) {
+  return strDir + std::to_string(n) + "-" + strName;
+}
+
+// m_szOutputPath holds the whole path and its terminator.
+bool FitsOutputPath(const std::string& strPath) {
+  if (strPath.size() < MAX_PATH) return true;
+  ShowError("The output file's path would be too long:\n" + strPath +
+            "\nPlease choose a save folder with a shorter path.");
+  return false;
+}
+
 template <class T>
 void ReleaseInterface(T*& p) {
   if (p != nullptr) {
@@ -65,6 +78,10 @@ BOOL CMediaGraph::BuildExtractionGraph(const ExtractRequest& request) {
     return FALSE;
   }
   if (!CreateEncoder(request) || !CreateSink()) return FALSE;
+  // Number 0 gives the shortest name: when even that does not fit, no folder is made for it.
+  if (!FitsOutputPath(OutputCandidate(request.szSaveDir, 0, ExtractionBaseName(request.szSourcePath) + ".mp3"))) {
+    return FALSE;
+  }
   if (!PrepareSaveDirectory(request.szSaveDir)) return FALSE;
   int nNumber = 0;
   if (!ChooseFreeOutputName(request.szSourcePath, 0, &nNumber)) return FALSE;
@@ -145,14 +162,8 @@ BOOL CMediaGraph::ChooseFreeOutputName(const char* pszSourcePath, int nFirstNumb
   std::string strDir(m_szOutputPath);
   std::string strName = ExtractionBaseName(pszSourcePath) + ".mp3";
   for (int n = nFirstNumber;; ++n) {
-    char szNumber[16];
-    std::snprintf(szNumber, sizeof(szNumber), "%d-", n);
-    std::string strCandidate = strDir + szNumber + strName;
-    if (strCandidate.size() >= sizeof(m_szOutputPath)) {
-      ShowError("The output file's path would be too long:\n" + strCandidate +
-                "\nPlease choose a save folder with a shorter path.");
-      return FALSE;
-    }
+    std::string strCandidate = OutputCandidate(strDir, n, strName);
+    if (!FitsOutputPath(strCandidate)) return FALSE;
     CFileFind finder;
     if (finder.FindFile(strCandidate.c_str())) continue;
     std::memcpy(m_szOutputPath, strCandidate.c_str(), strCandidate.size() + 1);

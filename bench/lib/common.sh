@@ -36,6 +36,8 @@ bench_time() {
   local out=$1
   shift
   /usr/bin/time -f "%e %U %S %M" -o "$out" "$@" >"$out.log" 2>&1 || true
+  # time puts "Command exited with non-zero status N" first when the command failed or was stopped.
+  tail -n1 "$out" >"$out.last" && mv "$out.last" "$out"
 }
 
 # Commands are collected and printed after the figures they produced.

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,6 +15,10 @@ std::unique_ptr<Backend> CreateBackend(const char* requested) {
   bool hasDisplay = display && *display;
   if (!wantHeadless && (wantSdl || hasDisplay)) {
     if (auto sdl = Sdl2Backend::Open()) return sdl;
+    // A program that runs with nothing on the screen looks hung to its user; say so and stop.
+    std::fprintf(stderr, "velmora: no window can be shown on display \"%s\". Unset DISPLAY to run without one.\n",
+                 hasDisplay ? display : "");
+    std::exit(1);
   }
   return std::make_unique<HeadlessBackend>();
 }

@@ -1,8 +1,15 @@
 #include "platform/backend/Sdl2Backend.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/backend/SdlKeyMap.h"
 #include "platform/win/Desktop.h"
@@ -34,19 +41,25 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) return nullptr;
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "velmora: the display cannot be used: %s\n", SDL_GetError());
+    return nullptr;
+  }
   Uint32 wakeType = SDL_RegisterEvents(1);
-  if (wakeType == static_cast<Uint32>(-1)) {
+  int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  if (wakeType == static_cast<Uint32>(-1) || wakeFd < 0) {
+    if (wakeFd >= 0) close(wakeFd);
     SDL_Quit();
     return nullptr;
   }
   SDL_StartTextInput();
-  return std::unique_ptr<Sdl2Backend>(new Sdl2Backend(wakeType));
+  return std::unique_ptr<Sdl2Backend>(new Sdl2Backend(wakeType, wakeFd));
 }
 
 Sdl2Backend::~Sdl2Backend() {
   for (auto& [hwnd, native] : windows_) SDL_DestroyWindow(native.window);
   if (cursor_) SDL_FreeCursor(cursor_);
+  close(wakeFd_);
   SDL_Quit();
 }
 
@@ -105,7 +118,10 @@ void Sdl2Backend::moveWindow(HWND hwnd, const RECT& rc) {
 
 void Sdl2Backend::raiseWindow(HWND hwnd) {
   auto it = windows_.find(hwnd);
-  if (it != windows_.end() && it->second.visible) SDL_RaiseWindow(it->second.window);
+  if (it == windows_.end() || !it->second.visible) return;
+  SDL_RaiseWindow(it->second.window);
+  // Without a window manager nobody hands the keyboard to a raised window: take it.
+  SDL_SetWindowInputFocus(it->second.window);
 }
 
 void Sdl2Backend::setTitle(HWND hwnd, const std::string& utf8) {
@@ -246,14 +262,33 @@ void Sdl2Backend::wait(int timeoutMs) {
     any = true;
   }
   if (!any && timeoutMs != 0) {
-    int limit = waitLimit(timeoutMs);
-    int got = limit < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, limit);
-    if (got) {
-      dispatch(event);
-      while (SDL_PollEvent(&event)) dispatch(event);
-    }
+    waitForEvents(waitLimit(timeoutMs));
+    while (SDL_PollEvent(&event)) dispatch(event);
   }
   deactivateIfFocusStaysAway();
+}
+
+int Sdl2Backend::desktopFd() {
+  if (desktopFd_ >= 0 || windows_.empty()) return desktopFd_;
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(windows_.begin()->second.window, &info) && info.subsystem == SDL_SYSWM_X11) {
+    desktopFd_ = ConnectionNumber(info.info.x11.display);
+  }
+  return desktopFd_;
+}
+
+void Sdl2Backend::waitForEvents(int timeoutMs) {
+  // Without the desktop's connection to watch (no window yet, or not X11), look again every 10 ms.
+  const int kFallbackMs = 10;
+  pollfd fds[2] = {{wakeFd_, POLLIN, 0}, {desktopFd(), POLLIN, 0}};
+  int count = fds[1].fd >= 0 ? 2 : 1;
+  int limit = timeoutMs;
+  if (count == 1 && (limit < 0 || limit > kFallbackMs)) limit = kFallbackMs;
+  poll(fds, static_cast<nfds_t>(count), limit);
+  uint64_t value = 0;
+  if (read(wakeFd_, &value, sizeof(value)) > 0) wakePending_ = false;
+  SDL_PumpEvents();
 }
 
 // Without a window manager (Xvfb) the X server moves the focus away and back around pointer grabs
@@ -280,9 +315,8 @@ int Sdl2Backend::waitLimit(int timeoutMs) const {
 
 void Sdl2Backend::wake() {
   if (wakePending_.exchange(true)) return;
-  SDL_Event event{};
-  event.type = wakeEventType_;
-  if (SDL_PushEvent(&event) <= 0) wakePending_ = false;
+  uint64_t one = 1;
+  if (write(wakeFd_, &one, sizeof(one)) < 0) wakePending_ = false;
 }
 
 }  // namespace backend

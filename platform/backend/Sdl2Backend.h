@@ -45,7 +45,10 @@ class Sdl2Backend : public Backend {
     POINT origin{0, 0};  // where this layer last put the window
   };
 
-  explicit Sdl2Backend(uint32_t wakeEventType) : wakeEventType_(wakeEventType) {}
+  Sdl2Backend(uint32_t wakeEventType, int wakeFd) : wakeEventType_(wakeEventType), wakeFd_(wakeFd) {}
+  // Waits until the desktop has events, wake() was called, or the time is up.
+  void waitForEvents(int timeoutMs);
+  int desktopFd();
   void dispatch(const SDL_Event& event);
   void dispatchWindowEvent(const SDL_Event& event);
   HWND hwndFromId(uint32_t windowId) const;
@@ -56,6 +59,10 @@ class Sdl2Backend : public Backend {
   std::unordered_map<HWND, NativeWindow> windows_;
   uint32_t wakeEventType_;
   std::atomic<bool> wakePending_{false};
+  // Other threads wake the UI thread through this eventfd, never through SDL: SDL's own wake-up talks
+  // to the X server from the calling thread, which races with the UI thread destroying windows.
+  int wakeFd_;
+  int desktopFd_ = -1;
   SDL_Cursor* cursor_ = nullptr;
   // When the desktop took the keyboard focus from our windows (0: it did not); see wait().
   uint32_t focusLostAt_ = 0;

@@ -1,12 +1,19 @@
 #include "platform/win/ClassRegistry.h"
 
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 
 namespace win {
 
 std::string ClassRegistry::key(const char* name) {
   std::string k;
-  if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<uintptr_t>(name));
+  if (IS_INTRESOURCE(name)) {
+    // Formatted into a buffer: GCC 12 at -O3 warns falsely about building this with std::string.
+    char atom[24];
+    std::snprintf(atom, sizeof(atom), "#%ju", static_cast<uintmax_t>(reinterpret_cast<uintptr_t>(name)));
+    return std::string(atom);
+  }
   for (const char* p = name; *p; ++p) k += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
   return k;
 }

@@ -129,6 +129,13 @@ void ChildProcess::kill() {
   if (waitpid(pid_, &status, 0) == pid_) reap(status);
 }
 
+void ChildProcess::terminate(std::chrono::milliseconds deadline) {
+  if (!running()) return;
+  ::kill(pid_, SIGTERM);
+  waitForExit(deadline);
+  kill();
+}
+
 ChildProcess::Result ChildProcess::Run(const std::vector<std::string>& argv,
                                        const std::vector<std::string>& environment,
                                        std::chrono::milliseconds deadline) {

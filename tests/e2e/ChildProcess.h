@@ -38,6 +38,8 @@ class ChildProcess {
   // The exit code once it ends within the deadline; empty if it is still running or died by a signal.
   std::optional<int> waitForExit(std::chrono::milliseconds deadline);
   void kill();
+  // Asks it to end (SIGTERM) so that it can clean up, and kills it if it has not within the deadline.
+  void terminate(std::chrono::milliseconds deadline);
 
   // Runs a command to its end (killed at the deadline) and returns what it wrote on stdout.
   static Result Run(const std::vector<std::string>& argv, const std::vector<std::string>& environment,

@@ -1,5 +1,6 @@
 #include "tests/e2e/ProgramTest.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -27,8 +28,19 @@ void ProgramTest::SetUp() {
   session_ = std::make_unique<XSession>(CurrentTestName());
   velmora_ = std::make_unique<VelmoraDriver>(*session_);
   ASSERT_TRUE(session_->startDisplay()) << "Xvfb did not start";
-  ASSERT_TRUE(velmora_->start()) << "no main window appeared\n" << programLogTail();
+  if (!velmora_->start()) {
+    session_->screenshot("0-no-main-window");
+    // A program that runs without a window has not reached the display (it falls back to running
+    // headless when the display cannot be opened).
+    FAIL() << "no main window appeared; the program is " << (session_->program().running() ? "running" : "gone")
+           << "\n" << programLogTail();
+  }
   session_->moveTo(velmora_->keyboardPoint());
+  // A window is shown before its first paint reaches the screen; its texts are drawn by then.
+  ASSERT_TRUE(waitForScreen("0-painted", [this](const Screenshot& s) {
+    std::vector<uint32_t> text = s.region(velmora_->rect(Control::PositionText));
+    return std::adjacent_find(text.begin(), text.end(), std::not_equal_to<>()) != text.end();
+  })) << "the main window is never painted";
 }
 
 std::optional<Screenshot> ProgramTest::waitForScreen(const std::string& label,

@@ -67,7 +67,8 @@ XSession::XSession(std::string name) : name_(std::move(name)) {
 
 XSession::~XSession() {
   program_.kill();
-  server_.kill();
+  // Xvfb removes its lock file and socket when asked to end, so the display number is free again.
+  server_.terminate(5s);
 }
 
 std::string XSession::MissingTool() {
@@ -89,7 +90,7 @@ bool XSession::startDisplay() {
   close(fds[0]);
   if (number.empty()) return false;
   display_ = ":" + number;
-  return true;
+  return waitForClients(10s);
 }
 
 bool XSession::startProgram(const std::string& path) {
@@ -102,6 +103,15 @@ bool XSession::startProgram(const std::string& path) {
     environment.unset(name);
   }
   return program_.start({{path}, environment.entries(), programLog_, -1});
+}
+
+bool XSession::waitForClients(std::chrono::seconds deadline) {
+  auto end = std::chrono::steady_clock::now() + deadline;
+  do {
+    if (xdotool({"getdisplaygeometry"}).exitCode == 0) return true;
+    std::this_thread::sleep_for(100ms);
+  } while (std::chrono::steady_clock::now() < end);
+  return false;
 }
 
 std::vector<std::string> XSession::displayEnvironment() const {

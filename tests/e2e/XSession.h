@@ -63,6 +63,8 @@ class XSession {
   std::optional<XWindow> describe(const std::string& windowId);
   void focusWindowUnderPointerIfNoneHasFocus();
   std::vector<std::string> displayEnvironment() const;
+  // True once a client can open the display and talk to the server.
+  bool waitForClients(std::chrono::seconds deadline);
 
   std::string name_;
   std::string display_;

@@ -16,13 +16,18 @@ namespace {
 namespace fs = std::filesystem;
 
 // A path of exactly `length` characters made of folder names below `base`.
+// A folder path of exactly `length` bytes below `base`, in components of at most 200 characters;
+// the last component is never empty, whatever the length of `base`.
 std::string PathOfLength(const std::string& base, size_t length) {
   std::string path = base;
-  while (path.size() < length) {
-    size_t room = length - path.size() - 1;
-    path += "/" + std::string(std::min<size_t>(room == 0 ? 1 : room, 200), 'd');
+  while (length - path.size() > 201) path += "/" + std::string(200, 'd');
+  size_t rest = length - path.size();
+  if (rest == 1 && path.size() > base.size()) {
+    path.pop_back();
+    rest = 2;
   }
-  return path.substr(0, length);
+  if (rest >= 2) path += "/" + std::string(rest - 1, 'd');
+  return path;
 }
 
 TEST(SaveFolderPath, ChoiceBecomesAFolderWithOneTrailingSeparatorOrLeavesTheOldOne) {

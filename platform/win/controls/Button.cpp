@@ -261,6 +261,14 @@ void Button::redraw(UINT ownerDrawAction) {
     return;
   }
   if (!IsWindowVisible(hwnd_)) return;
+  // While the parent (or the button) still waits for its paint, the owner would draw over pixels that
+  // are not there yet (a skinned owner copies them); the paint that follows draws the new state.
+  RECT pending;
+  HWND parent = GetParent(hwnd_);
+  if ((parent != nullptr && GetUpdateRect(parent, &pending, FALSE)) || GetUpdateRect(hwnd_, &pending, FALSE)) {
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    return;
+  }
   HDC hdc = GetDC(hwnd_);
   ButtonPainter(*this).drawOwnerItem(hdc, ownerDrawAction);
   ReleaseDC(hwnd_, hdc);
