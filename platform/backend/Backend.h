@@ -32,6 +32,8 @@ class Backend {
   virtual void showWindow(HWND hwnd, bool visible) = 0;
   virtual void moveWindow(HWND hwnd, const RECT& screenRect) = 0;
   virtual void raiseWindow(HWND hwnd) = 0;
+  // Gives the desktop's keyboard focus to a top-level window that has just become active.
+  virtual void focusWindow(HWND /*hwnd*/) {}
   virtual void setTitle(HWND hwnd, const std::string& utf8) = 0;
   virtual void setIcon(HWND hwnd, const ArgbImage* icon) = 0;
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/backend/SdlKeyMap.h"
 #include "platform/win/Desktop.h"
@@ -35,15 +36,36 @@ Uint32 FlagsFor(WindowKind kind) {
   return flags;
 }
 
+// The desktop's own video driver. SDL would otherwise fall back to drivers that show nothing
+// (offscreen, dummy), and the program would run with no window a user can see.
+const char* DesktopDriver() {
+  const char* wanted = std::getenv("SDL_VIDEODRIVER");
+  if (wanted != nullptr && (std::strcmp(wanted, "x11") == 0 || std::strcmp(wanted, "wayland") == 0)) return wanted;
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  const char* x11 = std::getenv("DISPLAY");
+  if ((x11 == nullptr || *x11 == '\0') && wayland != nullptr && *wayland != '\0') return "wayland";
+  return "x11";
+}
+
 }  // namespace
 
 std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "velmora: the display cannot be used: %s\n", SDL_GetError());
-    return nullptr;
+  // SDL would turn SIGINT and SIGTERM into a quit event that nothing here reads, leaving a program
+  // that cannot be stopped; the default actions end it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // An X server that has only just started may refuse the first connection; try a few times.
+  const int kAttempts = 5;
+  setenv("SDL_VIDEODRIVER", DesktopDriver(), 1);
+  for (int attempt = 1;; ++attempt) {
+    if (SDL_Init(SDL_INIT_VIDEO) == 0) break;
+    if (attempt == kAttempts) {
+      std::fprintf(stderr, "velmora: the display cannot be used: %s\n", SDL_GetError());
+      return nullptr;
+    }
+    SDL_Delay(200);
   }
   Uint32 wakeType = SDL_RegisterEvents(1);
   int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
@@ -118,10 +140,13 @@ void Sdl2Backend::moveWindow(HWND hwnd, const RECT& rc) {
 
 void Sdl2Backend::raiseWindow(HWND hwnd) {
   auto it = windows_.find(hwnd);
-  if (it == windows_.end() || !it->second.visible) return;
-  SDL_RaiseWindow(it->second.window);
-  // Without a window manager nobody hands the keyboard to a raised window: take it.
-  SDL_SetWindowInputFocus(it->second.window);
+  if (it != windows_.end() && it->second.visible) SDL_RaiseWindow(it->second.window);
+}
+
+void Sdl2Backend::focusWindow(HWND hwnd) {
+  auto it = windows_.find(hwnd);
+  // Without a window manager nobody hands the keyboard to the window that became active: take it.
+  if (it != windows_.end() && it->second.visible) SDL_SetWindowInputFocus(it->second.window);
 }
 
 void Sdl2Backend::setTitle(HWND hwnd, const std::string& utf8) {

@@ -28,6 +28,7 @@ class Sdl2Backend : public Backend {
   void showWindow(HWND hwnd, bool visible) override;
   void moveWindow(HWND hwnd, const RECT& screenRect) override;
   void raiseWindow(HWND hwnd) override;
+  void focusWindow(HWND hwnd) override;
   void setTitle(HWND hwnd, const std::string& utf8) override;
   void setIcon(HWND hwnd, const ArgbImage* icon) override;
   void present(HWND hwnd) override;

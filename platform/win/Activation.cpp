@@ -46,6 +46,7 @@ HWND ActivateWindow(HWND top, WORD how) {
     return old;
   }
   RaiseWithOwned(top);
+  sys.backend->focusWindow(top);
   SendMessage(top, WM_NCACTIVATE, TRUE, 0);
   SendMessage(top, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(old));
   if (sys.focus && sys.active == top && !InSubtree(sys.focus, top)) MoveFocus(nullptr);
