@@ -9,14 +9,6 @@ const char kCannotRenderMessage[] =
     "In order to Support this format,Please visit our Homepage to download  Real Alternative or RealOne,"
     "after intalling them,please reinstall Velmora in order to let it play well!";
 
-template <class T>
-void ReleaseInterface(T*& p) {
-  if (p != nullptr) {
-    p->Release();
-    p = nullptr;
-  }
-}
-
 }  // namespace
 
 CMediaGraph::CMediaGraph()

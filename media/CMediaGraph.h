@@ -63,9 +63,19 @@ class CMediaGraph {
   BOOL CreateEncoder(const ExtractRequest& request);
   BOOL CreateSink();
   BOOL PrepareSaveDirectory(const char* pszSaveDir);
-  BOOL ChooseFreeOutputName(const char* pszSourcePath, int nFirstNumber, int* pnChosen);
+  BOOL ChooseFreeOutputName(const char* pszSourcePath);
+  void GiveSinkItsFile();
   BOOL ConnectExtractionChain(const ExtractRequest& request);
   void SetRange(const ExtractRequest& request);
+
+  // Gives back the reference an interface pointer holds and leaves it null.
+  template <class T>
+  static void ReleaseInterface(T*& p) {
+    if (p != nullptr) {
+      p->Release();
+      p = nullptr;
+    }
+  }
 };
 
 // The file's base name: from just after the last '/' to just before the last '.'; empty when there

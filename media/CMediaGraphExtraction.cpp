@@ -42,14 +42,6 @@ bool FitsOutputPath(const std::string& strPath) {
   return false;
 }
 
-template <class T>
-void ReleaseInterface(T*& p) {
-  if (p != nullptr) {
-    p->Release();
-    p = nullptr;
-  }
-}
-
 }  // namespace
 
 std::string ExtractionBaseName(const char* pszSourcePath) {
@@ -83,14 +75,9 @@ BOOL CMediaGraph::BuildExtractionGraph(const ExtractRequest& request) {
     return FALSE;
   }
   if (!PrepareSaveDirectory(request.szSaveDir)) return FALSE;
-  int nNumber = 0;
-  if (!ChooseFreeOutputName(request.szSourcePath, 0, &nNumber)) return FALSE;
+  if (!ChooseFreeOutputName(request.szSourcePath)) return FALSE;
 
-  IFileSinkFilter* pSinkFile = nullptr;
-  m_pFileSink->QueryInterface(IID_IFileSinkFilter, reinterpret_cast<void**>(&pSinkFile));
-  WCHAR wszOutput[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, m_szOutputPath, -1, wszOutput, MAX_PATH);
-  if (pSinkFile != nullptr) pSinkFile->SetFileName(wszOutput, nullptr);
+  GiveSinkItsFile();
   m_pGraphBuilder->AddFilter(m_pFileSink, u"Dest");
   m_pGraphBuilder->AddFilter(m_pEncoder, u"Lame");
   WCHAR wszSource[MAX_PATH] = {};
@@ -104,11 +91,9 @@ BOOL CMediaGraph::BuildExtractionGraph(const ExtractRequest& request) {
   try {
     bConnected = ConnectExtractionChain(request);
   } catch (...) {
-    ReleaseInterface(pSinkFile);
     AfxMessageBox(kForeignCodeFailure, MB_OK);
     return FALSE;
   }
-  ReleaseInterface(pSinkFile);
   if (!bConnected) return FALSE;
   SetRange(request);
   return TRUE;
@@ -158,18 +143,28 @@ BOOL CMediaGraph::PrepareSaveDirectory(const char* pszSaveDir) {
   return TRUE;
 }
 
-BOOL CMediaGraph::ChooseFreeOutputName(const char* pszSourcePath, int nFirstNumber, int* pnChosen) {
+BOOL CMediaGraph::ChooseFreeOutputName(const char* pszSourcePath) {
   std::string strDir(m_szOutputPath);
   std::string strName = ExtractionBaseName(pszSourcePath) + ".mp3";
-  for (int n = nFirstNumber;; ++n) {
+  for (int n = 0;; ++n) {
     std::string strCandidate = OutputCandidate(strDir, n, strName);
     if (!FitsOutputPath(strCandidate)) return FALSE;
     CFileFind finder;
     if (finder.FindFile(strCandidate.c_str())) continue;
     std::memcpy(m_szOutputPath, strCandidate.c_str(), strCandidate.size() + 1);
-    *pnChosen = n;
     return TRUE;
   }
+}
+
+// The sink's file-name interface is held only for this call.
+void CMediaGraph::GiveSinkItsFile() {
+  IFileSinkFilter* pSinkFile = nullptr;
+  m_pFileSink->QueryInterface(IID_IFileSinkFilter, reinterpret_cast<void**>(&pSinkFile));
+  if (pSinkFile == nullptr) return;
+  WCHAR wszOutput[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, 0, m_szOutputPath, -1, wszOutput, MAX_PATH);
+  pSinkFile->SetFileName(wszOutput, nullptr);
+  pSinkFile->Release();
 }
 
 BOOL CMediaGraph::ConnectExtractionChain(const ExtractRequest& request) {
@@ -184,18 +179,9 @@ BOOL CMediaGraph::ConnectExtractionChain(const ExtractRequest& request) {
     if (hr == HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)) {
       // The chosen name appeared after it was found free: it is never overwritten; the next free
       // number is taken instead.
-      int nNumber = 0;
-      std::string strTaken(m_szOutputPath);
       std::snprintf(m_szOutputPath, sizeof(m_szOutputPath), "%s", strSaveDir.c_str());
-      if (!ChooseFreeOutputName(request.szSourcePath, 0, &nNumber)) return FALSE;
-      IFileSinkFilter* pSinkFile = nullptr;
-      m_pFileSink->QueryInterface(IID_IFileSinkFilter, reinterpret_cast<void**>(&pSinkFile));
-      WCHAR wszOutput[MAX_PATH] = {};
-      MultiByteToWideChar(CP_ACP, 0, m_szOutputPath, -1, wszOutput, MAX_PATH);
-      if (pSinkFile != nullptr) {
-        pSinkFile->SetFileName(wszOutput, nullptr);
-        pSinkFile->Release();
-      }
+      if (!ChooseFreeOutputName(request.szSourcePath)) return FALSE;
+      GiveSinkItsFile();
       continue;
     }
     if (hr == HRESULT_FROM_WIN32(ERROR_DISK_FULL)) {
