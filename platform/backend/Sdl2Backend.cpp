@@ -67,15 +67,13 @@ std::unique_ptr<Sdl2Backend> Sdl2Backend::Open() {
     }
     SDL_Delay(200);
   }
-  Uint32 wakeType = SDL_RegisterEvents(1);
   int wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-  if (wakeType == static_cast<Uint32>(-1) || wakeFd < 0) {
-    if (wakeFd >= 0) close(wakeFd);
+  if (wakeFd < 0) {
     SDL_Quit();
     return nullptr;
   }
   SDL_StartTextInput();
-  return std::unique_ptr<Sdl2Backend>(new Sdl2Backend(wakeType, wakeFd));
+  return std::unique_ptr<Sdl2Backend>(new Sdl2Backend(wakeFd));
 }
 
 Sdl2Backend::~Sdl2Backend() {
@@ -253,10 +251,6 @@ POINT Sdl2Backend::screenPoint(uint32_t windowId, int x, int y) {
 }
 
 void Sdl2Backend::dispatch(const SDL_Event& event) {
-  if (event.type == wakeEventType_) {
-    wakePending_ = false;
-    return;
-  }
   switch (event.type) {
     case SDL_MOUSEMOTION:
       win::DesktopMouseMove(screenPoint(event.motion.windowID, event.motion.x, event.motion.y));

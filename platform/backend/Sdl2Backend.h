@@ -46,7 +46,7 @@ class Sdl2Backend : public Backend {
     POINT origin{0, 0};  // where this layer last put the window
   };
 
-  Sdl2Backend(uint32_t wakeEventType, int wakeFd) : wakeEventType_(wakeEventType), wakeFd_(wakeFd) {}
+  explicit Sdl2Backend(int wakeFd) : wakeFd_(wakeFd) {}
   // Waits until the desktop has events, wake() was called, or the time is up.
   void waitForEvents(int timeoutMs);
   int desktopFd();
@@ -58,7 +58,6 @@ class Sdl2Backend : public Backend {
   void presentRegion(NativeWindow& native, const gdi::Region& region);
 
   std::unordered_map<HWND, NativeWindow> windows_;
-  uint32_t wakeEventType_;
   std::atomic<bool> wakePending_{false};
   // Other threads wake the UI thread through this eventfd, never through SDL: SDL's own wake-up talks
   // to the X server from the calling thread, which races with the UI thread destroying windows.
